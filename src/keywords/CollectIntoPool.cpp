@@ -6,11 +6,10 @@
 void CollectIntoPool(KeywordPool& pool, ListControls& controls) {
   const LineList lines = SplitLines(controls.ReadText(ListBox::Results));
   if (lines.empty()) return;  // nothing to append: the work list is not even scrolled
-  Text appended;
-  for (std::string_view line : lines) {
-    pool.Add(line);
-    appended.append(line.data(), line.size());
-    appended.append("\r\n", 2);
+  pool.AddLines(lines);
+  if (lines.EndsWithLineBreak()) {
+    controls.AppendText(ListBox::Work, lines.SourceText());
+  } else {
+    controls.AppendText(ListBox::Work, lines.SourceText() + "\r\n");
   }
-  controls.AppendText(ListBox::Work, appended);
 }

@@ -3,9 +3,11 @@
 // a de-duplication costs the lines it collects plus the text it writes, not everything ever collected.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "keywords/SplitLines.h"
 #include "text/Text.h"
 
 class KeywordPool {
@@ -14,6 +16,9 @@ public:
 
   // Receives one line (a copy is kept when its bytes are new). Empty lines are lines like any other.
   void Add(std::string_view line);
+  // Receives every line of the list in order: the same as Add for each, with the memory reads of the
+  // next lines started early.
+  void AddLines(const LineList& lines);
 
   // Lines received so far, repeats included.
   std::size_t Received() const { return received; }
@@ -28,12 +33,14 @@ private:
   // moves as it grows.
   struct Slot {
     std::size_t begin;
-    std::size_t length;
-    std::size_t hash;
+    std::uint32_t length;
+    std::uint32_t hash;
   };
-  static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
+  static constexpr std::uint32_t kFree = 0xFFFFFFFFu;
 
-  std::size_t FreeSlotFor(std::size_t hash) const;
+  static std::uint32_t Hash(std::string_view line);
+  void AddHashed(std::string_view line, std::uint32_t hash);
+  std::size_t FreeSlotFor(std::uint32_t hash) const;
   void Grow();
 
   Text distinctText;

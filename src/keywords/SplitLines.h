@@ -37,6 +37,13 @@ public:
   const_iterator begin() const { return const_iterator(*this, 0); }
   const_iterator end() const { return const_iterator(*this, spans.size()); }
 
+  // The text the lines were cut from. Every line followed by CR LF is this text, plus a CR LF when
+  // EndsWithLineBreak() is false.
+  const Text& SourceText() const { return text; }
+  bool EndsWithLineBreak() const {
+    return !spans.empty() && spans.back().begin + spans.back().length + 2 == text.size();
+  }
+
 private:
   friend LineList SplitLines(Text&& text);
 

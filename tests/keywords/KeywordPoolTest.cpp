@@ -43,22 +43,27 @@ TEST(KeywordPool, KeepsFirstOccurrenceOfExactBytes) {
 }
 
 TEST(KeywordPool, MatchesTheLiteralPoolWhileGrowing) {
-  // Short lines over a few bytes repeat often; longer ones are mostly new and make the set grow many times.
-  const char alphabet[] = {'a', 'A', ' ', '\r', '\n', '\xB0', '\x81'};
+  // Lists of short lines over a few bytes repeat often; longer ones are mostly new and make the set grow
+  // many times. Lists go in whole (AddLines) and line by line (Add), of every size from none up.
+  const char alphabet[] = {'a', 'A', ' ', '\r', '\n', '\xB0', '\x81', '\r', '\n'};
   std::uint32_t state = 12345;
   auto next = [&state] { return state = state * 1103515245u + 12345u, state >> 16; };
   KeywordPool pool;
   std::vector<Text> everyLine;
-  for (int i = 1; i <= 60000; ++i) {
-    Text line(next() % (i % 3 == 0 ? 12 : 4), ' ');
-    for (char& c : line) c = alphabet[next() % sizeof alphabet];
-    pool.Add(line);
-    everyLine.push_back(line);
-    if (i % 15000 == 0 || i == 100) {
-      SCOPED_TRACE(i);
+  for (int round = 1; round <= 4000; ++round) {
+    Text list(next() % (round % 2 == 0 ? 40 : 400), ' ');
+    for (char& c : list) c = alphabet[next() % sizeof alphabet];
+    const LineList lines = SplitLines(list);
+    if (round % 3 == 0) {
+      for (std::string_view line : lines) pool.Add(line);
+    } else {
+      pool.AddLines(lines);
+    }
+    for (std::string_view line : lines) everyLine.emplace_back(line);
+    if (round % 1000 == 0 || round == 10) {
+      SCOPED_TRACE(round);
       ASSERT_EQ(LiteralDistinctText(everyLine), pool.DistinctText());
-      std::set<Text> distinct(everyLine.begin(), everyLine.end());
-      EXPECT_EQ(distinct.size(), pool.DistinctCount());
+      EXPECT_EQ(std::set<Text>(everyLine.begin(), everyLine.end()).size(), pool.DistinctCount());
       EXPECT_EQ(everyLine.size(), pool.Received());
     }
   }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,43 @@ TEST(SplitLines, CutsAtCrLfBetweenCharacters) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.expected, Elements(SplitLines(c.text)));
+  }
+}
+
+// Cutting by stepping one character at a time, the plain way, to hold the fast scan against.
+std::vector<Text> SteppedElements(const Text& text) {
+  std::vector<Text> elements;
+  std::size_t start = 0;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text.compare(at, 2, "\r\n") == 0) {
+      elements.push_back(text.substr(start, at - start));
+      at += 2;
+      start = at;
+    } else {
+      at += CharLength(static_cast<unsigned char>(text[at]));
+    }
+  }
+  if (start < text.size()) elements.push_back(text.substr(start));
+  return elements;
+}
+
+TEST(SplitLines, AgreesWithCharacterStepping) {
+  // Runs of lead bytes of every length, odd ones taking a CR, an LF or a letter as their second byte,
+  // at every distance from the ends of the text.
+  const char alphabet[] = {'\r', '\n', 'a', '\xB0', '\xB0', '\xB0', '\x81', '\xFE'};
+  std::uint32_t state = 2024;
+  auto next = [&state] { return state = state * 1103515245u + 12345u, state >> 16; };
+  for (int round = 0; round < 3000; ++round) {
+    Text text(next() % 48, ' ');
+    for (char& c : text) c = alphabet[next() % sizeof alphabet];
+    SCOPED_TRACE(::testing::PrintToString(text));
+    const LineList lines = SplitLines(text);
+    ASSERT_EQ(SteppedElements(text), Elements(lines));
+    // All lines, each with its CR LF, give back the text, CR LF added when the last line had none.
+    Text joined;
+    for (std::string_view line : lines) joined.append(line).append("\r\n");
+    EXPECT_EQ(joined, lines.SourceText() + (lines.EndsWithLineBreak() || lines.empty() ? "" : "\r\n"));
   }
 }
 
