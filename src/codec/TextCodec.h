@@ -1,6 +1,5 @@
 // TextCodec: the class of text and byte encodings. It holds no data; callers make one for a call, use one
-// operation and release it. Operations built from others call them through the object's own table, so a
-// subclass that replaces one operation changes every operation made from it.
+// operation and release it.
 #pragma once
 #include "text/Text.h"
 
@@ -8,6 +7,8 @@
 
 // Texts are GBK (code page 936); UTF-16 buffers are byte buffers of little-endian units, and a buffer of
 // odd length is read as its whole units. The declaration order below is the order of the virtual table.
+// Operations built from others call them through the object's own table, so a subclass that replaces one
+// operation changes every operation made from it.
 class TextCodec {
  public:
   TextCodec() = default;
