@@ -2,19 +2,26 @@
 // no line.
 #pragma once
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "text/Text.h"
 
 // The lines of one text, in order; lines may be empty and may repeat. The list keeps its own copy of the
-// text and its lines are views into that copy: they stay valid as long as the list itself (copies and
-// moves included), whatever happens to the text the list was made from. Take a Text(line) to keep a line
-// longer than its list.
+// text and its lines are views into that copy, so nothing done to the text it was made from touches
+// them. A view stays valid while the list it came from lives unchanged (not assigned to, not moved
+// from); a copied or moved list hands out views of its own. Take a Text(line) to keep a line longer.
 class LineList {
 public:
   class const_iterator {
   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
     const_iterator(const LineList& list, std::size_t index) : list(&list), index(index) {}
     std::string_view operator*() const { return (*list)[index]; }
     const_iterator& operator++() {

@@ -9,11 +9,7 @@
 
 namespace {
 
-std::vector<Text> Elements(const LineList& lines) {
-  std::vector<Text> elements;
-  for (std::string_view line : lines) elements.emplace_back(line);
-  return elements;
-}
+std::vector<Text> Elements(const LineList& lines) { return std::vector<Text>(lines.begin(), lines.end()); }
 
 TEST(SplitLines, CutsAtCrLfBetweenCharacters) {
   struct Case {
