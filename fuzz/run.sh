@@ -9,6 +9,11 @@ status=0
 for target in FuzzUnescapeBytes FuzzPercentDecode FuzzPercentDecodeBytes FuzzBase64Decode FuzzHexToBytes; do
   work=$build/fuzz-runs/$target
   mkdir -p "$work/corpus"
+  if [ ! -x "$build/fuzz/$target" ]; then
+    echo "$target: not built in $build"
+    status=1
+    continue
+  fi
   if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
        -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1; then
     runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$work/log")
