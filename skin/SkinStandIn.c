@@ -7,13 +7,7 @@
 /* The first line of a skin file of ours. */
 static const char kSkinMagic[] = "SHE1";
 
-static int SkinFileReadable(void) {
-  char path[MAX_PATH + 16];
-  DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return 0;
-  char* cut = strrchr(path, '\\');
-  if (!cut) return 0;
-  strcpy(cut + 1, "skinh.she");
+static int IsOurSkin(const char* path) {
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
   if (file == INVALID_HANDLE_VALUE) return 0;
   char head[sizeof kSkinMagic - 1];
@@ -41,9 +35,20 @@ static void MarkThreadWindows(const wchar_t* name, INT_PTR value) {
   EnumThreadWindows(GetCurrentThreadId(), MarkWindow, (LPARAM)&mark);
 }
 
-/* Marks each top-level window of the thread with 1, plus 2 when skinh.she is a skin of ours. */
+static int ProgramFolderSkinIsOurs(void) {
+  char path[MAX_PATH + 16];
+  DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return 0;
+  char* cut = strrchr(path, '\\');
+  if (!cut) return 0;
+  strcpy(cut + 1, "skinh.she");
+  return IsOurSkin(path);
+}
+
+/* Marks each top-level window of the thread with 1, plus 2 when skinh.she in the program's folder is a
+   skin of ours, plus 4 when skinh.she in the working directory is. */
 int WINAPI SkinH_Attach(void) {
-  MarkThreadWindows(L"SkinH_Attach", 1 + (SkinFileReadable() ? 2 : 0));
+  MarkThreadWindows(L"SkinH_Attach", 1 + (ProgramFolderSkinIsOurs() ? 2 : 0) + (IsOurSkin("skinh.she") ? 4 : 0));
   return 0;
 }
 
