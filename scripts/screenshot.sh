@@ -14,7 +14,14 @@ cp "$dist"/KeywordMiner.exe "$dist"/SkinH_EL.dll "$dist"/dg.she "$work"/
 LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all wine explorer /desktop=KeywordMiner,${width}x${height} \
   "$work/KeywordMiner.exe" </dev/null >/dev/null 2>&1 &
 program=$!
-sleep 4
+# The desktop appears first; give the program a moment to draw once it is there.
+command -v xwininfo >/dev/null || sleep 5
+for _ in $(seq 100); do
+  command -v xwininfo >/dev/null || break
+  xwininfo -root -tree 2>/dev/null | grep -q 'KeywordMiner' && break
+  sleep 0.2
+done
+sleep 3
 import -window root "$work/screen.png"
 convert "$work/screen.png" -crop ${windowWidth}x${windowHeight}+$(((width - windowWidth) / 2))+$(((height - windowHeight) / 2)) +repage "$out"
 kill "$program" 2>/dev/null || true
