@@ -44,7 +44,7 @@ public:
     bool found = false;
     std::wstring title, text;
     int shownButtons = 0;
-    bool hasIcon = false;
+    HICON icon = nullptr;
     bool mainEnabled = true;
   };
 

@@ -26,9 +26,8 @@ BOOL CALLBACK CountButtons(HWND child, LPARAM lParam) {
 BOOL CALLBACK FindIcon(HWND child, LPARAM lParam) {
   wchar_t className[16] = {};
   GetClassNameW(child, className, 16);
-  if (_wcsicmp(className, L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-      SendMessageW(child, STM_GETICON, 0, 0)) {
-    *reinterpret_cast<bool*>(lParam) = true;
+  if (_wcsicmp(className, L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    *reinterpret_cast<HICON*>(lParam) = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
     return FALSE;
   }
   return TRUE;
@@ -70,7 +69,7 @@ DWORD WINAPI InfoBoxWatcher::Run(void* argument) {
   seen.title = WindowText(search.box);
   seen.text = WindowText(GetDlgItem(search.box, 0xFFFF));
   EnumChildWindows(search.box, CountButtons, reinterpret_cast<LPARAM>(&seen.shownButtons));
-  EnumChildWindows(search.box, FindIcon, reinterpret_cast<LPARAM>(&seen.hasIcon));
+  EnumChildWindows(search.box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
   seen.mainEnabled = self->mainWindow && IsWindowEnabled(self->mainWindow);
   PostMessageW(search.box, WM_COMMAND, IDOK, 0);
   return 0;

@@ -140,7 +140,7 @@ TEST_F(AppWindowTest, ShowInfoIsATaskModalInformationBox) {
   EXPECT_EQ(Widen("信息："), seen.title);
   EXPECT_EQ(Widen("复制完毕!"), seen.text);
   EXPECT_EQ(1, seen.shownButtons);
-  EXPECT_TRUE(seen.hasIcon);
+  EXPECT_EQ(LoadIconA(nullptr, IDI_INFORMATION), seen.icon);  // the shared system icon
   EXPECT_FALSE(seen.mainEnabled);  // task-modal: the window takes no click meanwhile
   EXPECT_TRUE(IsWindowEnabled(window.Handle()));
   EXPECT_LT(GetTickCount() - before, 5000u);
