@@ -124,7 +124,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == IDCANCEL) {  // Esc, from whichever control had the focus
         PostMessageW(window, WM_CLOSE, 0, 0);
       } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == STN_CLICKED) {
-        RunCommand(LOWORD(wParam));
+        // A greyed or hidden button takes no click, also not one made with BM_CLICK or the keyboard.
+        HWND control = reinterpret_cast<HWND>(lParam);
+        const LONG style = control ? GetWindowLongW(control, GWL_STYLE) : 0;
+        if (control && (style & WS_VISIBLE) && !(style & WS_DISABLED)) RunCommand(LOWORD(wParam));
       }
       return 0;
     case WM_NEXTDLGCTL: {

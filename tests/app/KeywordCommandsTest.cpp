@@ -83,3 +83,18 @@ TEST_F(AppWindowTest, ListOperationsLeaveAClosedWindowAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// A disabled button takes no click, also not one the driver posts: the runs rely on it.
+TEST_F(AppWindowTest, ADisabledButtonIgnoresClicks) {
+  operations().SetText(编辑框2, "a\r\na\r\n");
+  operations().SetDisabled(按钮6, true);
+  Click(按钮6);
+  EXPECT_EQ("a\r\na\r\n", operations().ReadText(编辑框2));
+  operations().SetDisabled(按钮6, false);
+  Click(按钮6);
+  EXPECT_EQ("a\r\n", operations().ReadText(编辑框2));
+}
+
+}  // namespace
