@@ -69,3 +69,19 @@ TEST_F(ProgramTest, EscapeEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window closed from outside while a command waits in its message box (as at log-off): the box goes
+// with it and the process ends.
+TEST_F(ProgramTest, ClosingWhileACommandWaitsEndsTheProcess) {
+  Press(window, 按钮7);
+  HWND box = program->WaitForInfoBox();
+  ASSERT_NE(nullptr, box);
+  const DWORD closed = GetTickCount();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program->WaitForExit(10000));
+  std::printf("close during a command to exit: %lu ms\n", GetTickCount() - closed);
+}
+
+}  // namespace
