@@ -23,6 +23,6 @@ for _ in $(seq 100); do
 done
 sleep 3
 import -window root "$work/screen.png"
-convert "$work/screen.png" -crop ${windowWidth}x${windowHeight}+$(((width - windowWidth) / 2))+$(((height - windowHeight) / 2)) +repage "$out"
+convert "$work/screen.png" -crop ${windowWidth}x${windowHeight}+$(((width - windowWidth) / 2))+$(((height - windowHeight) / 2)) +repage -strip "$out"
 kill "$program" 2>/dev/null || true
 echo "screenshot: $out"
