@@ -146,25 +146,18 @@ TEST_F(AppWindowTest, ShowInfoIsATaskModalInformationBox) {
   EXPECT_LT(GetTickCount() - before, 5000u);
 }
 
-// Counts what the pumps of a wait dispatch: a helper thread posts the next message 50 ms after each one
-// is handled, so each 100 ms turn finds exactly one.
+// Counts the pumps of a wait: each handled timer message sets the next one due 50 ms later, so each
+// 100 ms turn finds exactly one, however late the pump comes.
 struct TurnCounter {
+  static constexpr UINT_PTR kTimer = 7;
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP) {
+    if (message == WM_TIMER && wParam == kTimer) {
       auto self = reinterpret_cast<TurnCounter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
       ++self->handled;
-      SetEvent(self->handledEvent);
+      SetTimer(window, kTimer, 50, nullptr);  // restarts the period from now
       return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-  }
-  static DWORD WINAPI Poster(void* argument) {
-    auto self = static_cast<TurnCounter*>(argument);
-    while (WaitForSingleObject(self->handledEvent, 5000) == WAIT_OBJECT_0 && !self->stop) {
-      Sleep(50);
-      PostMessageW(self->window, WM_APP, 0, 0);
-    }
-    return 0;
   }
 
   TurnCounter() {
@@ -179,20 +172,16 @@ struct TurnCounter {
     PumpMessages();
   }
   ~TurnCounter() {
-    stop = true;
-    SetEvent(handledEvent);
-    if (thread) WaitForSingleObject(thread, 10000);
+    KillTimer(window, kTimer);
     DestroyWindow(window);
   }
+  // The first one is due at once: it waits for the first pump.
   void Start() {
-    PostMessageW(window, WM_APP, 0, 0);
-    thread = CreateThread(nullptr, 0, Poster, this, 0, nullptr);
+    SetTimer(window, kTimer, 50, nullptr);
+    Sleep(60);
   }
 
   HWND window = nullptr;
-  HANDLE handledEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  HANDLE thread = nullptr;
-  volatile bool stop = false;
   int handled = 0;
 };
 
