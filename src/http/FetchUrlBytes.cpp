@@ -9,7 +9,15 @@ namespace {
 
 const char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 constexpr DWORD kReadSize = 8192;
-constexpr DWORD kNetworkTimeout = 30000;  // Wine has no receive time-out unless one is set
+// Wine has no receive time-out unless one is set, and takes it only from the request handle.
+constexpr DWORD kNetworkTimeout = 30000;
+
+void SetNetworkTimeouts(HINTERNET handle) {
+  DWORD timeout = kNetworkTimeout;
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+    InternetSetOptionA(handle, option, &timeout, sizeof timeout);
+  }
+}
 
 struct UrlSplit {
   bool ok = false;
@@ -50,10 +58,7 @@ ByteBuffer FetchUrlBytes(const Text& url) {
   ByteBuffer body;
   HINTERNET internet = InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
   if (!internet) return body;
-  DWORD timeout = kNetworkTimeout;
-  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
-    InternetSetOptionA(internet, option, &timeout, sizeof timeout);
-  }
+  SetNetworkTimeouts(internet);
   HINTERNET connection =
       InternetConnectA(internet, split.host.c_str(), split.port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
   if (connection) {
@@ -63,6 +68,7 @@ ByteBuffer FetchUrlBytes(const Text& url) {
     HINTERNET request = HttpOpenRequestA(connection, "GET", split.object.c_str(), "HTTP/1.0", nullptr, acceptTypes,
                                          flags, 0);
     if (request) {
+      SetNetworkTimeouts(request);
       if (HttpSendRequestA(request, nullptr, 0, nullptr, 0)) {
         char buffer[kReadSize];
         DWORD count = 0;

@@ -19,13 +19,14 @@ const char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 constexpr DWORD kRawHeadersSize = 1024;
 constexpr DWORD kReadSize = 512;
 // WinINet's own limits would otherwise be whatever the platform makes them (Wine has no receive
-// time-out at all): a silent server would hold the worker, and its record, for ever.
+// time-out at all): a silent server would hold the worker, and its record, for ever. Set on every handle:
+// Wine takes the receive time-out only from the request handle.
 constexpr DWORD kNetworkTimeout = 30000;
 
-void SetNetworkTimeouts(HINTERNET internet) {
+void SetNetworkTimeouts(HINTERNET handle) {
   DWORD timeout = kNetworkTimeout;
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
-    InternetSetOptionA(internet, option, &timeout, sizeof timeout);
+    InternetSetOptionA(handle, option, &timeout, sizeof timeout);
   }
 }
 
@@ -86,12 +87,14 @@ int RequestWorker(SharedRecord* shared) {
     CloseHandles(nullptr, nullptr, internet);
     return 0;
   }
+  SetNetworkTimeouts(connection);
   HINTERNET httpRequest = HttpOpenRequestA(connection, request->verb.empty() ? nullptr : request->verb.c_str(),
                                            object.c_str(), "HTTP/1.1", nullptr, nullptr, INTERNET_FLAG_RELOAD, 0);
   if (!httpRequest) {
     CloseHandles(nullptr, connection, internet);
     return 0;
   }
+  SetNetworkTimeouts(httpRequest);
 
   Text headers = CompleteHeaders(request->extraHeaders, request->url);
   switch (ClassifyVerb(request->verb)) {
