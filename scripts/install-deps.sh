@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   cmake make g++ python3 iproute2 util-linux
   g++-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386 wine64
-  xvfb xauth imagemagick x11-apps fonts-wqy-microhei xdotool
+  wine wine32:i386 wine64 fonts-wine
+  xvfb xauth imagemagick x11-apps x11-utils fonts-wqy-microhei xdotool
   libboost-regex1.81-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
 )
