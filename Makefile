@@ -19,10 +19,10 @@ win: deps
 	@cmake --build $(WIN) -j$(JOBS)
 
 test-native: native
-	@cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+	@cd $(NATIVE) && ctest --output-on-failure --timeout 600 -j$(JOBS)
 
 test-win: win
-	@bash scripts/with-display.sh $(PREFIX) ctest --test-dir $(WIN) --output-on-failure
+	@bash scripts/with-display.sh $(PREFIX) ctest --test-dir $(WIN) --output-on-failure --timeout 600
 
 test: test-native test-win
 

@@ -3,6 +3,6 @@
 # with-display.sh provides DISPLAY, WINEPREFIX and a persistent wineserver.
 set -u
 export WINEDEBUG=${WINEDEBUG:--all}
-export LC_ALL=zh_CN.UTF-8
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
-exec wine "$@"
+# Set for wine alone: the locale is not generated, and bash would warn about it.
+exec env LC_ALL=zh_CN.UTF-8 wine "$@"
