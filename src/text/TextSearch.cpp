@@ -11,8 +11,20 @@ unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + (
 bool MatchesAt(const Text& text, std::size_t at, const Text& pattern, LetterCase letterCase) {
   if (text.size() - at < pattern.size()) return false;
   if (letterCase == LetterCase::Exact) return std::memcmp(text.data() + at, pattern.data(), pattern.size()) == 0;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (FoldAscii(text[at + i]) != FoldAscii(pattern[i])) return false;
+  // Only one-byte characters fold: the trail byte of a two-byte character may look like a letter, and
+  // folding it would take one Chinese character for another. Both sides step alike, since a lead byte
+  // must match exactly and a folded letter is below 0x80 on both sides.
+  for (std::size_t i = 0; i < pattern.size();) {
+    const auto patternByte = static_cast<unsigned char>(pattern[i]);
+    const auto textByte = static_cast<unsigned char>(text[at + i]);
+    if (CharLength(patternByte) == 2) {
+      const std::size_t length = i + 2 <= pattern.size() ? 2 : 1;
+      if (std::memcmp(text.data() + at + i, pattern.data() + i, length) != 0) return false;
+      i += length;
+    } else {
+      if (FoldAscii(textByte) != FoldAscii(patternByte)) return false;
+      ++i;
+    }
   }
   return true;
 }

@@ -29,6 +29,9 @@ TEST(TextSearch, FindsForwardFromStart) {
       // 丄 is 0x81 0x41: its trail byte is an A that must not match.
       {"trail byte is no candidate", "\x81\x41", "A", 1, LetterCase::Exact, -1},
       {"trail byte not even folded", "\x81\x41", "a", 1, LetterCase::IgnoreAscii, -1},
+      // 丄 (0x81 0x41) and 乣 (0x81 0x61) differ only in a trail byte that looks like a letter.
+      {"trail byte of a pattern char not folded", "\x81\x61", "\x81\x41", 1, LetterCase::IgnoreAscii, -1},
+      {"two-byte char then folded letter", "x\x81\x41" "A", "\x81\x41" "a", 1, LetterCase::IgnoreAscii, 2},
       {"after a two-byte char", "\x81\x41" "A", "A", 1, LetterCase::Exact, 3},
       {"two-byte pattern", "x中文", "文", 1, LetterCase::Exact, 4},
       // 0xB0 0x0D is one character, so the CR LF that seems to follow it is no CR LF.
