@@ -26,6 +26,8 @@ Text Recode(unsigned fromCodePage, unsigned toCodePage, const Text& text) {
 
 }  // namespace
 
+void TextCodec::Finalize() const {}
+
 TextCodec::~TextCodec() = default;
 
 std::unique_ptr<TextCodec> TextCodec::Clone() const { return std::make_unique<TextCodec>(); }

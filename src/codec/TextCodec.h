@@ -9,13 +9,19 @@
 // odd length is read as its whole units. The declaration order below is the order of the virtual table.
 // Operations built from others call them through the object's own table, so a subclass that replaces one
 // operation changes every operation made from it.
+//
+// Callers of the table count 28 slots with a one-entry destructor first and Clone second. A C++ virtual
+// destructor takes two entries here (complete and deleting), which would move every operation one slot
+// on, so slot 0 is the release hook and the C++ destructor comes after the last operation.
 class TextCodec {
  public:
   TextCodec() = default;
   TextCodec(const TextCodec&) = default;
   TextCodec& operator=(const TextCodec&) = default;
 
-  virtual ~TextCodec();
+  // Slot 0, the release step that callers of the table run before freeing an object; a codec holds
+  // nothing to let go of. Releases made from C++ go through the destructor below.
+  virtual void Finalize() const;
   virtual std::unique_ptr<TextCodec> Clone() const;
 
   virtual ByteBuffer EscapeBytes(const ByteBuffer& bytes, bool percent) const;
@@ -44,4 +50,7 @@ class TextCodec {
   virtual Text Big5ToSimplifiedGbk(const Text& big5) const;
   virtual Text GbkToBig5(const Text& text) const;
   virtual Text GbkToTraditionalBig5(const Text& text) const;
+
+  // Virtual so that releasing a subclass through a TextCodec pointer frees all of it.
+  virtual ~TextCodec();
 };

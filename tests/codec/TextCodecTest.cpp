@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -302,6 +306,67 @@ TEST(TextCodec, CompositesCallTheirPartsThroughTheTable) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(row.expected, row.actual);
   }
+}
+
+// Byte offset of a virtual operation in the table, read from its member pointer (which holds the
+// offset plus one for a virtual function in this compiler's ABI).
+template <typename Member>
+std::size_t SlotOf(Member member) {
+  std::uintptr_t raw;
+  static_assert(sizeof(member) >= sizeof(raw), "member pointer holds the table offset first");
+  std::memcpy(&raw, &member, sizeof(raw));
+  return (raw - 1) / sizeof(void*);
+}
+
+TEST(TextCodec, OperationsSitInTheirSlots) {
+  struct Row {
+    const char* name;
+    std::size_t actual;
+    std::size_t expected;
+  };
+  const Row rows[] = {
+      {"Finalize", SlotOf(&TextCodec::Finalize), 0},
+      {"Clone", SlotOf(&TextCodec::Clone), 1},
+      {"EscapeBytes", SlotOf(&TextCodec::EscapeBytes), 2},
+      {"UnescapeBytes", SlotOf(&TextCodec::UnescapeBytes), 3},
+      {"UrlEncodeGbk", SlotOf(&TextCodec::UrlEncodeGbk), 4},
+      {"PercentEncodeGbk", SlotOf(&TextCodec::PercentEncodeGbk), 5},
+      {"PercentDecode", SlotOf(&TextCodec::PercentDecode), 6},
+      {"PercentEncodeUtf8", SlotOf(&TextCodec::PercentEncodeUtf8), 7},
+      {"PercentDecodeUtf8", SlotOf(&TextCodec::PercentDecodeUtf8), 8},
+      {"Base64Encode", SlotOf(&TextCodec::Base64Encode), 9},
+      {"Base64Decode", SlotOf(&TextCodec::Base64Decode), 10},
+      {"GbkToUnicode", SlotOf(&TextCodec::GbkToUnicode), 11},
+      {"UnicodeToGbk", SlotOf(&TextCodec::UnicodeToGbk), 12},
+      {"Utf8ToUnicode", SlotOf(&TextCodec::Utf8ToUnicode), 13},
+      {"UnicodeToUtf8", SlotOf(&TextCodec::UnicodeToUtf8), 14},
+      {"GbkToUtf8", SlotOf(&TextCodec::GbkToUtf8), 15},
+      {"Utf8ToGbk", SlotOf(&TextCodec::Utf8ToGbk), 16},
+      {"GbkToUnicodeHex", SlotOf(&TextCodec::GbkToUnicodeHex), 17},
+      {"UnicodeHexToGbk", SlotOf(&TextCodec::UnicodeHexToGbk), 18},
+      {"SwapBytePairs", SlotOf(&TextCodec::SwapBytePairs), 19},
+      {"BytesToHex", SlotOf(&TextCodec::BytesToHex), 20},
+      {"HexToBytes", SlotOf(&TextCodec::HexToBytes), 21},
+      {"SimplifiedToTraditional", SlotOf(&TextCodec::SimplifiedToTraditional), 22},
+      {"TraditionalToSimplified", SlotOf(&TextCodec::TraditionalToSimplified), 23},
+      {"Big5ToGbk", SlotOf(&TextCodec::Big5ToGbk), 24},
+      {"Big5ToSimplifiedGbk", SlotOf(&TextCodec::Big5ToSimplifiedGbk), 25},
+      {"GbkToBig5", SlotOf(&TextCodec::GbkToBig5), 26},
+      {"GbkToTraditionalBig5", SlotOf(&TextCodec::GbkToTraditionalBig5), 27},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.expected, row.actual);
+  }
+}
+
+// Slot 5 reached through the table itself, as a caller that knows only slot numbers does.
+TEST(TextCodec, TableSlotCallsItsOperation) {
+  using Slot5 = Text(__thiscall*)(const TextCodec*, const Text&);
+  const std::unique_ptr<TextCodec> codec = TextCodec().Clone();
+  void* const* table = *reinterpret_cast<void* const* const*>(codec.get());
+  const Slot5 percentEncodeGbk = reinterpret_cast<Slot5>(table[5]);
+  EXPECT_EQ("%61%0A", percentEncodeGbk(codec.get(), "a\n"));
 }
 
 TEST(TextCodec, CloneMakesAWorkingObject) {
