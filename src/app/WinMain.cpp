@@ -11,7 +11,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const Text programDirectory = ProgramDirectory();
-  SetCurrentDirectoryA(programDirectory.c_str());
+  // With the backslash: a bare "C:" would name the drive's current folder, not its root.
+  SetCurrentDirectoryA((programDirectory + "\\").c_str());
   SkinLibrary skin(programDirectory);  // declared first: unloaded last
   KeywordPool pool;
   MainWindow window(pool);

@@ -49,6 +49,34 @@ TEST(Startup, AnOldSkinFileWithoutItsSourceIsGone) {
   EXPECT_TRUE(program.WaitForExit(10000));
 }
 
+// The program in the root of a drive, started from a folder further down on that drive: "C:" alone
+// would name the drive's current folder, not its root.
+TEST(Startup, AProgramInTheRootOfADriveWorksThere) {
+  const std::string root = "C:\\";
+  const char* const files[] = {"KeywordMiner.exe", "SkinH_EL.dll", "dg.she", "skinh.she"};
+  struct Cleanup {
+    const std::string& root;
+    const char* const (&files)[4];
+    ~Cleanup() {
+      for (const char* name : files) DeleteFileA((root + name).c_str());
+    }
+  } cleanup{root, files};
+  ASSERT_TRUE(CopyFileA(kProgramFile.c_str(), (root + files[0]).c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(kSkinLibraryFile.c_str(), (root + files[1]).c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(kSkinSourceFile.c_str(), (root + files[2]).c_str(), FALSE));
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  ASSERT_EQ(0, _strnicmp(windows, root.c_str(), root.size())) << windows;
+
+  RunningProgram program(root + files[0], windows);
+  HWND window = program.WaitForMainWindow();
+  ASSERT_NE(nullptr, window);
+  EXPECT_EQ(kAttached | kProgramFolderSkin | kWorkingDirectorySkin,
+            reinterpret_cast<INT_PTR>(GetPropW(window, L"SkinH_Attach")));
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit(10000));
+}
+
 struct MissingCase {
   const char* name;
   bool library;
