@@ -50,14 +50,17 @@ ByteBuffer ReadBody(HINTERNET request) {
   }
 }
 
-// 1024 blanks unless the query fits the headers (and their NUL) into the buffer.
+// 1024 blanks unless the query fits the headers (and their NUL) into the buffer. A request that got no
+// response at all (a refused connection) fails the query on Windows, but Wine reports it as an empty
+// header block, a lone CR LF without a status line: that too is no headers, and leaves the blanks.
 Text QueryRawHeaders(HINTERNET request) {
   char buffer[kRawHeadersSize + 1];
   std::memset(buffer, ' ', kRawHeadersSize);
   buffer[kRawHeadersSize] = '\0';
   DWORD length = kRawHeadersSize;
   HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS_CRLF, buffer, &length, nullptr);
-  return Text(buffer);
+  const Text headers(buffer);
+  return headers.empty() || headers == "\r\n" ? Text(kRawHeadersSize, ' ') : headers;
 }
 
 }  // namespace
