@@ -41,18 +41,48 @@ Text UrlObject(const Text& url) {
 
 namespace {
 
-// Reads like a standard text-to-number conversion: leading blanks, a sign, the digits up to the first
-// character that cannot continue them; what follows a decimal point is cut off; no number reads as 0.
+// Reads like a standard text-to-number conversion: leading white space, a sign, the decimal digits with
+// an optional fraction and exponent, up to the first character that cannot continue the number; no
+// number reads as 0. The value is truncated toward zero and held to the range of an int. Kept exact
+// with whole numbers: every digit that matters fits in 64 bits, and dividing truncates.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 int ReadWholeNumber(const Text& text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
+  constexpr unsigned long long kPlenty = 100000000000000000ULL;  // 10^17: more digits change nothing
+  unsigned long long digits = 0;
+  long long scale = 0;  // the value is digits * 10^scale
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    if (digits < kPlenty) {
+      digits = digits * 10 + (text[i] - '0');
+    } else {
+      ++scale;
+    }
   }
-  if (value > INT_MAX) value = INT_MAX;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+      if (digits < kPlenty) {
+        digits = digits * 10 + (text[i] - '0');
+        --scale;
+      }
+    }
+  }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) negativeExponent = text[j++] == '-';
+    long long exponent = 0;
+    for (; j < text.size() && IsDigit(text[j]); ++j) {
+      if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
+    }
+    if (IsDigit(text[j - 1])) scale += negativeExponent ? -exponent : exponent;
+  }
+  for (; scale > 0 && digits != 0 && digits <= INT_MAX; --scale) digits *= 10;
+  for (; scale < 0 && digits != 0; ++scale) digits /= 10;
+  const long long value = digits > INT_MAX ? INT_MAX : static_cast<long long>(digits);
   return static_cast<int>(negative ? -value : value);
 }
 

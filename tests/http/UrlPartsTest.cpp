@@ -35,6 +35,16 @@ TEST(UrlParts, SplitsTheUrlTable) {
       {"http://h:-5/", "h", "/", -5},
       {"http://h:abc/", "h", "/", 0},
       {"http://h:99999999999/", "h", "/", 2147483647},
+      // Read as a standard conversion reads a number: an exponent counts, then the value is truncated.
+      {"http://h:8e1/", "h", "/", 80},
+      {"http://h:1.55E2/", "h", "/", 155},
+      {"http://h:80e-1/", "h", "/", 8},
+      {"http://h:8e/", "h", "/", 8},
+      {"http://h:8e+/", "h", "/", 8},
+      {"http://h:.9e1/", "h", "/", 9},
+      {"http://h:0x50/", "h", "/", 0},
+      {"http://h:1e999999/", "h", "/", 2147483647},
+      {"http://h:1234567890123456789012e-14/", "h", "/", 12345678},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.url);
