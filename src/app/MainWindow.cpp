@@ -124,10 +124,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == IDCANCEL) {  // Esc, from whichever control had the focus
         PostMessageW(window, WM_CLOSE, 0, 0);
       } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == STN_CLICKED) {
-        // A greyed or hidden button takes no click, also not one made with BM_CLICK or the keyboard.
+        // A greyed or hidden button takes no click, also not one made with BM_CLICK or the keyboard; nor
+        // does any button while an information box holds the window disabled.
         HWND control = reinterpret_cast<HWND>(lParam);
         const LONG style = control ? GetWindowLongW(control, GWL_STYLE) : 0;
-        if (control && (style & WS_VISIBLE) && !(style & WS_DISABLED)) RunCommand(LOWORD(wParam));
+        if (control && (style & WS_VISIBLE) && !(style & WS_DISABLED) && IsWindowEnabled(window))
+          RunCommand(LOWORD(wParam));
       }
       return 0;
     case WM_NEXTDLGCTL: {

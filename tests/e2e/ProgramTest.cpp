@@ -52,6 +52,22 @@ TEST_F(ProgramTest, CopyResultsFillsTheClipboardAndSaysSo) {
   EXPECT_EQ("关键词\r\n第二行\r\n", ReadClipboard());
 }
 
+TEST_F(ProgramTest, AClickWhileTheInfoBoxIsOpenDoesNothing) {
+  ASSERT_TRUE(SetControl(window, 编辑框2, "a\r\na\r\n"));
+  Press(window, 按钮7);
+  HWND box = program->WaitForInfoBox();
+  ASSERT_NE(nullptr, box);
+  Press(window, 按钮6);
+  Press(window, 按钮8);
+  Sleep(300);  // the box's own loop has dispatched both clicks by now
+  EXPECT_EQ("a\r\na\r\n", ReadControl(window, 编辑框2));
+  EXPECT_EQ("", ReadControl(window, 编辑框1));
+  CloseBox(box);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != 0; }, 5000));
+  Sleep(300);
+  EXPECT_EQ("a\r\na\r\n", ReadControl(window, 编辑框2));
+}
+
 TEST_F(ProgramTest, ClearListsEmptiesBothLists) {
   ASSERT_TRUE(SetControl(window, 编辑框2, "a\r\n"));
   ASSERT_TRUE(SetControl(window, 编辑框1, "b\r\n"));
