@@ -43,7 +43,15 @@ void WindowOperations::MoveCaretToEnd(ControlId box) const {
 }
 
 void WindowOperations::SetDisabled(ControlId button, bool disabled) const {
-  if (HWND control = Control(button)) EnableWindow(control, !disabled);
+  HWND control = Control(button);
+  if (!control) return;
+  // A greyed button drops the focus, and with the focus nowhere Tab and Esc would reach no control: the
+  // click that starts a run gives its button the focus, and the run disables it. Hand the focus on.
+  if (disabled && GetFocus() == control) {
+    HWND next = GetNextDlgTabItem(window, control, FALSE);
+    if (next && next != control) SetFocus(next);
+  }
+  EnableWindow(control, !disabled);
 }
 
 bool WindowOperations::IsTicked(ControlId checkBox) const {

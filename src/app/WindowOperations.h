@@ -23,6 +23,7 @@ public:
   void AppendText(ControlId box, const Text& text) const;
   // Caret to the end with nothing selected, scrolled into view.
   void MoveCaretToEnd(ControlId box) const;
+  // True greys the button; when it has the focus, the focus moves on to the next control first.
   void SetDisabled(ControlId button, bool disabled) const;
   bool IsTicked(ControlId checkBox) const;
   // The text as the clipboard's only text; nothing happens when the clipboard cannot be opened.

@@ -149,6 +149,26 @@ TEST_F(AppWindowTest, EnterMovesNoFocus) {
   }
 }
 
+// A run disables its own button right after the click gave it the focus; Tab and Esc must still work.
+TEST_F(AppWindowTest, DisablingTheFocusedButtonKeepsTheKeyboardInTheWindow) {
+  for (ControlId clicked : {按钮2, 按钮9}) {
+    SCOPED_TRACE(clicked);
+    SetFocus(Control(clicked));
+    ASSERT_EQ(Control(clicked), GetFocus());
+    operations().SetDisabled(按钮9, true);
+    operations().SetDisabled(按钮2, true);
+    HWND focus = GetFocus();
+    ASSERT_NE(nullptr, focus);
+    EXPECT_TRUE(IsChild(window.Handle(), focus));
+    EXPECT_TRUE(IsWindowEnabled(focus) && IsWindowVisible(focus));
+    operations().SetDisabled(按钮2, false);
+    operations().SetDisabled(按钮9, false);
+  }
+  PressKey(GetFocus(), VK_ESCAPE);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(window.Handle()));
+}
+
 class EscapeTest : public AppWindowTest, public ::testing::WithParamInterface<ControlId> {};
 
 TEST_P(EscapeTest, ClosesTheWindowWhereverTheFocusIs) {
