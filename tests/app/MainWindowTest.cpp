@@ -140,12 +140,20 @@ TEST_F(AppWindowTest, TabVisitsTheFocusableControlsOnly) {
 }
 
 TEST_F(AppWindowTest, EnterMovesNoFocus) {
-  for (ControlId control : {编辑框4, 按钮6, 选择框1}) {
-    SCOPED_TRACE(control);
-    SetFocus(Control(control));
-    PressKey(Control(control), VK_RETURN);
-    EXPECT_EQ(Control(control), GetFocus());
+  // In a list Enter is a line break; the seed box stays one line.
+  struct Case {
+    ControlId control;
+    const char* textAfter;  // for the edit boxes
+  } cases[] = {{编辑框4, ""}, {按钮6, nullptr}, {选择框1, nullptr}, {编辑框2, "\r\n"}, {编辑框5, "\r\n"}};
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.control);
+    SetFocus(Control(row.control));
+    PressKey(Control(row.control), VK_RETURN);
+    EXPECT_EQ(Control(row.control), GetFocus());
     EXPECT_TRUE(IsWindow(window.Handle()));
+    if (row.textAfter) {
+      EXPECT_EQ(row.textAfter, operations().ReadText(row.control));
+    }
   }
 }
 
